@@ -1,0 +1,9 @@
+#include "cmdline/wildcard.h"
+
+namespace xvo {
+
+void expandArguments(StringList&, int)
+{
+}
+
+}  // namespace xvo

@@ -1,0 +1,9 @@
+#include "instances/messaging.h"
+
+namespace xvo {
+
+void startMessaging()
+{
+}
+
+}  // namespace xvo
