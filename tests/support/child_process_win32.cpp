@@ -4,7 +4,9 @@
 #include <chrono>
 #include <thread>
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
