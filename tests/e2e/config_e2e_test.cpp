@@ -1,0 +1,300 @@
+// The launcher packaged by xvopack with a configuration and an archive: what the
+// configuration changes when the packaged executable runs.
+#include <gtest/gtest.h>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "child_process.h"
+#include "platform/process.h"
+#include "tools/pack/pack_files.h"
+#include "tools/pack/pack_format.h"
+
+namespace xvo {
+namespace {
+
+#ifdef _WIN32
+const char kSeparator[] = "\\";
+const char kExecutableName[] = "app.exe";
+#else
+const char kSeparator[] = "/";
+const char kExecutableName[] = "app";
+#endif
+
+std::string inDirectory(const std::string& dir, const std::string& name)
+{
+    return dir + kSeparator + name;
+}
+
+// A path of the Linux side as this process reaches it (Wine's drive for the Unix root).
+std::string hostPath(std::string path)
+{
+#ifdef _WIN32
+    if (!path.empty() && path[0] == '/') {
+        for (char& c : path)
+            c = c == '/' ? '\\' : c;
+        path = "Z:" + path;
+    }
+#endif
+    return path;
+}
+
+void put16(std::string& out, uint32_t value)
+{
+    out += char(value & 0xFF);
+    out += char((value >> 8) & 0xFF);
+}
+
+void put32(std::string& out, uint32_t value)
+{
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+uint32_t crc32(const std::string& data)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char byte : data) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// A ZIP archive of stored (uncompressed) entries, offsets counted from its own start.
+std::string makeJar(const Entries& entries, const std::string& comment = "")
+{
+    std::string local, central;
+    for (const auto& [name, data] : entries) {
+        uint32_t offset = uint32_t(local.size()), crc = crc32(data), size = uint32_t(data.size());
+        std::string common;
+        put16(common, 20), put16(common, 0), put16(common, 0), put16(common, 0), put16(common, 0x21);
+        put32(common, crc), put32(common, size), put32(common, size);
+        put16(common, uint32_t(name.size())), put16(common, 0);
+        local += "PK\x03\x04" + common + name + data;
+        central += "PK\x01\x02";
+        put16(central, 20);
+        central += common;
+        put16(central, 0), put16(central, 0), put16(central, 0), put32(central, 0), put32(central, offset);
+        central += name;
+    }
+    std::string end = "PK\x05\x06";
+    put16(end, 0), put16(end, 0), put16(end, uint32_t(entries.size())), put16(end, uint32_t(entries.size()));
+    put32(end, uint32_t(central.size())), put32(end, uint32_t(local.size())), put16(end, uint32_t(comment.size()));
+    return local + central + end + comment;
+}
+
+const Entries kEntries = {{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\r\n\r\n"},
+                          {"org/example/Hello.txt", "hello from the archive\n"}};
+
+std::string launcherImage()
+{
+    std::string image;
+    pack::readWholeFile(hostPath(XVO_LAUNCHER), "launcher image", &image);
+    return image;
+}
+
+// The reading side of the payload arrives with the archive-length slot in the image.
+bool launcherHasSlot()
+{
+    size_t slot = 0;
+    return pack::findSlot(launcherImage(), &slot).ok();
+}
+
+#define REQUIRE_LAUNCHER_SLOT()                                                                      \
+    if (!launcherHasSlot())                                                                          \
+    GTEST_SKIP() << "the launcher image has no archive-length slot yet"
+
+// Packs the built launcher with config and archive into dir; returns the executable's path.
+std::string packageInto(const std::string& dir, const std::string& config, const std::string& archive = makeJar(kEntries))
+{
+    std::string output = inDirectory(dir, kExecutableName);
+#ifdef _WIN32
+    // Wine starts a Linux program but does not hand it its arguments, so the Windows side
+    // runs the packer's own code in-process; the Linux tests run the packer program.
+    std::string packaged;
+    pack::Outcome outcome = pack::buildPackage(launcherImage(), config, archive, &packaged);
+    if (outcome.ok())
+        outcome = pack::writeExecutableAtomically(output, packaged);
+    EXPECT_TRUE(outcome.ok()) << outcome.error;
+#else
+    test::writeFile(inDirectory(dir, "app.conf"), config);
+    test::writeFile(inDirectory(dir, "app.jar"), archive);
+    test::ProcessResult run = test::runProcess({XVO_PACKER, "--launcher", XVO_LAUNCHER, "--config", inDirectory(dir, "app.conf"),
+                                                "--jar", inDirectory(dir, "app.jar"), "--output", output});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+#endif
+    return output;
+}
+
+std::string withoutCarriageReturns(std::string text)
+{
+    for (size_t at; (at = text.find('\r')) != std::string::npos;)
+        text.erase(at, 1);
+    return text;
+}
+
+std::string uniqueAppid(const char* tag)
+{
+    return std::string("xvo-e2e-") + tag + "-" + std::to_string(platform::currentProcessId());
+}
+
+TEST(PackagedConfig, MessageLinesChangeTheHelpTextAndAnExternalFileOverridesThem)
+{
+    REQUIRE_LAUNCHER_SLOT();
+    struct Case {
+        const char* name;
+        std::string embedded;
+        const char* externalName;  // beside the executable, or none
+        std::string external;
+        std::string expected;
+    } cases[] = {
+        {"embedded", "message=1024=Custom help\n", nullptr, "", "Custom help\n"},
+        {"escapes", "message = 1024=Line one\\nLine two\r\n", nullptr, "", "Line one\nLine two\n"},
+        {"external", "message=1024=Custom help\n", ".cfg", "message=1024=External help\n", "External help\n"},
+        {"stem", "message=1024=Custom help\n", "stem.config", "message=1024=Stem help\n", "Stem help\n"},
+        {"disabled", "disableexternal true\nmessage=1024=Custom help\n", ".cfg", "message=1024=External help\n",
+         "Custom help\n"},
+        {"disabled-upper", "disableexternal=TRUE\nmessage=1024=Custom help\n", ".config", "message=1024=External help\n",
+         "Custom help\n"},
+        {"not-disabled", "disableexternal=false\nmessage=1024=Custom help\n", ".cfg", "message=1024=External help\n",
+         "External help\n"},
+    };
+    for (const Case& c : cases) {
+        std::string dir = test::makeTempDirectory(std::string("packmsg-") + c.name);
+        std::string exe = packageInto(dir, c.embedded);
+        if (c.externalName) {
+            std::string name = c.externalName;
+            std::string stem = exe.substr(0, exe.rfind('.') == std::string::npos || exe.rfind('.') < exe.rfind(kSeparator[0])
+                                                 ? exe.size()
+                                                 : exe.rfind('.'));
+            std::string path = name.rfind("stem", 0) == 0 ? stem + name.substr(4) : exe + name;
+            test::writeFile(path, c.external);
+        }
+        test::ProcessResult run = test::runProcess({exe}, dir);
+        EXPECT_EQ(run.exitCode, 0) << c.name << ": " << run.err;
+        EXPECT_EQ(withoutCarriageReturns(run.out), c.expected) << c.name;
+    }
+}
+
+TEST(PackagedConfig, SingleInstanceRefusesASecondStartWhileTheMutexIsHeld)
+{
+    REQUIRE_LAUNCHER_SLOT();
+    std::string appid = uniqueAppid("single");
+    std::string dir = test::makeTempDirectory("packsingle");
+    std::string exe = packageInto(dir, "singleinstance=TRUE\nappid=" + appid + "\n");
+
+    test::Child holder;
+    std::string ready = inDirectory(dir, "ready");
+    ASSERT_TRUE(holder.start({test::selfPath(), "--child", "hold-mutex", appid + ".xvo.mutex", ready}));
+    ASSERT_TRUE(test::waitForFile(ready));
+    test::ProcessResult refused = test::runProcess({exe}, dir);
+    EXPECT_EQ(refused.exitCode, 11);
+    EXPECT_NE((refused.out + refused.err).find("There is already an instance of this program running."), std::string::npos)
+        << refused.out << refused.err;
+
+    holder.kill();
+    test::ProcessResult alone = test::runProcess({exe}, dir);
+    EXPECT_EQ(alone.exitCode, 0) << alone.out << alone.err;
+}
+
+TEST(PackagedConfig, ConfigurationReadsBackAsPacked)
+{
+    REQUIRE_LAUNCHER_SLOT();
+    struct Case {
+        std::string packed;
+        std::string readBack;
+    } cases[] = {
+        {"mainclass=org.example.Hello\noption=-Xmx64m\n", "mainclass=org.example.Hello\r\noption=-Xmx64m\r\n"},
+        {"\xEF\xBB\xBF" "a=1\r\nb = Gr\xC3\xBC\xC3\x9F" "e\r\n", "a=1\r\nb = Gr\xC3\xBC\xC3\x9F" "e\r\n"},
+        {"no line end at all", "no line end at all"},
+        {"", ""},
+        {"  spaced = value with trailing blanks  \t\n\n# comment\n", "  spaced = value with trailing blanks  \t\r\n\r\n# comment\r\n"},
+    };
+    std::string dir = test::makeTempDirectory("packread");
+    for (const Case& c : cases) {
+        std::string exe = packageInto(dir, c.packed, makeJar(kEntries, "a comment"));
+#ifdef _WIN32
+        std::string packaged, text;
+        ASSERT_TRUE(pack::readWholeFile(exe, "packaged executable", &packaged).ok());
+        ASSERT_TRUE(pack::readConfig(packaged, &text).ok());
+#else
+        test::ProcessResult run = test::runProcess({XVO_PACKER, "--print-config", exe});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        std::string text = run.out;
+#endif
+        EXPECT_EQ(text, c.readBack);
+    }
+}
+
+#ifndef _WIN32
+std::string javaTool(const char* name)
+{
+    for (const char* dir : {"/usr/bin/", "/usr/local/bin/"}) {
+        std::string path = std::string(dir) + name;
+        if (test::runProcess({"/bin/sh", "-c", "test -x " + path}).exitCode == 0)
+            return path;
+    }
+    return "";
+}
+
+TEST(PackagedConfig, TheJdkListsTheArchiveInsideThePackagedExecutable)
+{
+    REQUIRE_LAUNCHER_SLOT();
+    std::string jar = javaTool("jar");
+    if (jar.empty())
+        GTEST_SKIP() << "no jar tool";
+    std::string dir = test::makeTempDirectory("packjar");
+    std::string exe = packageInto(dir, "message=1024=x\n");
+    test::ProcessResult run = test::runProcess({jar, "tf", exe});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "META-INF/MANIFEST.MF\norg/example/Hello.txt\n");
+}
+
+TEST(PackagedConfig, PackerRefusesBadInputAndLeavesNoOutput)
+{
+    std::string dir = test::makeTempDirectory("packbad");
+    std::string image = inDirectory(dir, "image"), noSlot = inDirectory(dir, "noslot"), twice = inDirectory(dir, "twice");
+    std::string conf = inDirectory(dir, "good.conf"), nul = inDirectory(dir, "nul.conf");
+    std::string jar = inDirectory(dir, "good.jar"), notJar = inDirectory(dir, "bad.jar");
+    test::writeFile(image, std::string("IMG") + "\1\2\3\4" + pack::kSlotMarker + "END");
+    test::writeFile(noSlot, "an image without a slot");
+    test::writeFile(twice, std::string("\1\2\3\4") + pack::kSlotMarker + "\1\2\3\4" + pack::kSlotMarker);
+    test::writeFile(conf, "a=1\n");
+    test::writeFile(nul, std::string("a=1\0b", 5));
+    test::writeFile(jar, makeJar(kEntries));
+    test::writeFile(notJar, "no end record");
+    struct Case {
+        std::string launcher, config, archive, expected;
+    } cases[] = {
+        {noSlot, conf, jar, "marker"},
+        {twice, conf, jar, "more than once"},
+        {image, nul, jar, "NUL"},
+        {image, conf, notJar, "end-of-central-directory"},
+        {inDirectory(dir, "missing"), conf, jar, "does not exist"},
+        {image, inDirectory(dir, "missing.conf"), jar, "does not exist"},
+    };
+    std::string output = inDirectory(dir, "out");
+    for (const Case& c : cases) {
+        test::ProcessResult run =
+            test::runProcess({XVO_PACKER, "--launcher", c.launcher, "--config", c.config, "--jar", c.archive, "--output", output});
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
+    }
+    test::ProcessResult listing = test::runProcess({"/bin/ls", "-A", dir});
+    EXPECT_EQ(listing.out, "bad.jar\ngood.conf\ngood.jar\nimage\nnoslot\nnul.conf\ntwice\n");
+
+    test::ProcessResult good =
+        test::runProcess({XVO_PACKER, "--launcher", image, "--config", conf, "--jar", jar, "--output", output});
+    EXPECT_EQ(good.exitCode, 0) << good.err;
+    EXPECT_EQ(test::runProcess({"/bin/sh", "-c", "test -x " + output}).exitCode, 0);
+    EXPECT_EQ(test::runProcess({XVO_PACKER, "--help"}).exitCode, 0);
+}
+#endif
+
+}  // namespace
+}  // namespace xvo
