@@ -268,6 +268,9 @@ TEST(PackagedConfig, PackerRefusesBadInputAndLeavesNoOutput)
     test::writeFile(nul, std::string("a=1\0b", 5));
     test::writeFile(jar, makeJar(kEntries));
     test::writeFile(notJar, "no end record");
+    // Sparse: refused by its size before anything is read.
+    std::string hugeJar = inDirectory(dir, "huge.jar");
+    ASSERT_EQ(test::runProcess({"/usr/bin/truncate", "-s", "2G", hugeJar}).exitCode, 0);
     struct Case {
         std::string launcher, config, archive, expected;
     } cases[] = {
@@ -277,6 +280,7 @@ TEST(PackagedConfig, PackerRefusesBadInputAndLeavesNoOutput)
         {image, conf, notJar, "end-of-central-directory"},
         {inDirectory(dir, "missing"), conf, jar, "does not exist"},
         {image, inDirectory(dir, "missing.conf"), jar, "does not exist"},
+        {image, conf, hugeJar, "2 GiB"},
     };
     std::string output = inDirectory(dir, "out");
     for (const Case& c : cases) {
@@ -285,6 +289,7 @@ TEST(PackagedConfig, PackerRefusesBadInputAndLeavesNoOutput)
         EXPECT_NE(run.exitCode, 0);
         EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
     }
+    test::runProcess({"/bin/rm", hugeJar});
     test::ProcessResult listing = test::runProcess({"/bin/ls", "-A", dir});
     EXPECT_EQ(listing.out, "bad.jar\ngood.conf\ngood.jar\nimage\nnoslot\nnul.conf\ntwice\n");
 

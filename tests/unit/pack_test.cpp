@@ -166,6 +166,25 @@ TEST(Pack, PackageIsRefusedForABadImageOrArchive)
     }
 }
 
+TEST(Pack, OutputOfTwoGibibytesOrMoreIsRefused)
+{
+    EXPECT_TRUE(pack::checkOutputSize(0).ok());
+    EXPECT_TRUE(pack::checkOutputSize((uint64_t(1) << 31) - 1).ok());
+    EXPECT_FALSE(pack::checkOutputSize(uint64_t(1) << 31).ok());
+    EXPECT_FALSE(pack::checkOutputSize(uint64_t(1) << 32).ok());
+    EXPECT_EQ(pack::smallestOutputSize(100, 22), 100u + 4 + 4 + 16 + 22);
+}
+
+// The launcher looks for the end record only near the end of its file; an archive comment
+// longer than that reach would make it misplace the configuration.
+TEST(Pack, ArchiveCommentBeyondTheLauncherSearchIsRefused)
+{
+    const Bytes image = imageWithSlot("I", "");
+    Bytes output;
+    EXPECT_TRUE(pack::buildPackage(image, "", endRecord(Bytes(51200, 'c')), &output).ok());
+    EXPECT_FALSE(pack::buildPackage(image, "", endRecord(Bytes(51201, 'c')), &output).ok());
+}
+
 TEST(Pack, ReadingAFileThatIsNotPackagedFails)
 {
     const Bytes files[] = {

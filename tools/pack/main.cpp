@@ -90,8 +90,20 @@ int build(const Options& options)
 {
     if (options.launcher.empty() || options.config.empty() || options.jar.empty() || options.output.empty())
         return fail("--launcher, --config, --jar and --output are all needed to build (see --help)");
+    // Sizes first: an input that can only give an oversized output is refused unread.
+    uint64_t imageSize = 0, configSize = 0, archiveSize = 0;
+    Outcome outcome = fileSize(options.launcher, "launcher image", &imageSize);
+    if (outcome.ok())
+        outcome = fileSize(options.config, "configuration file", &configSize);
+    if (outcome.ok())
+        outcome = fileSize(options.jar, "archive", &archiveSize);
+    if (outcome.ok())
+        outcome = checkOutputSize(smallestOutputSize(imageSize, archiveSize));
+    if (!outcome.ok())
+        return fail(outcome.error);
+
     Bytes image, config, archive, output;
-    Outcome outcome = readWholeFile(options.launcher, "launcher image", &image);
+    outcome = readWholeFile(options.launcher, "launcher image", &image);
     if (outcome.ok())
         outcome = readWholeFile(options.config, "configuration file", &config);
     if (outcome.ok())

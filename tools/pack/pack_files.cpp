@@ -9,6 +9,17 @@ namespace xvo::pack {
 
 namespace fs = std::filesystem;
 
+Outcome fileSize(const std::string& path, const char* what, uint64_t* size)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(path, error))
+        return {std::string("the ") + what + " \"" + path + "\" does not exist or is not a file"};
+    *size = fs::file_size(path, error);
+    if (error)
+        return {std::string("cannot read the size of the ") + what + " \"" + path + "\""};
+    return {};
+}
+
 Outcome readWholeFile(const std::string& path, const char* what, Bytes* content)
 {
     std::error_code error;

@@ -153,6 +153,19 @@ Outcome buildConfigBlock(const Bytes& text, Bytes* block)
     return {};
 }
 
+Outcome checkOutputSize(uint64_t totalBytes)
+{
+    if (totalBytes < kMaximumOutput)
+        return {};
+    return {"the output would be " + std::to_string(totalBytes) + " bytes; a packaged executable must be smaller than 2 GiB"};
+}
+
+uint64_t smallestOutputSize(uint64_t imageBytes, uint64_t archiveBytes)
+{
+    const uint64_t emptyBlock = 3 + 1;
+    return imageBytes + emptyBlock + 4 + kOpaqueLength + archiveBytes;
+}
+
 Outcome buildPackage(const Bytes& image, const Bytes& configText, const Bytes& archive, Bytes* output)
 {
     size_t slot = 0;
@@ -169,8 +182,9 @@ Outcome buildPackage(const Bytes& image, const Bytes& configText, const Bytes& a
         return found;
 
     uint64_t total = uint64_t(image.size()) + block.size() + 4 + kOpaqueLength + archive.size();
-    if (total >= kMaximumOutput)
-        return {"the output would be " + std::to_string(total) + " bytes; a packaged executable must be smaller than 2 GiB"};
+    found = checkOutputSize(total);
+    if (!found.ok())
+        return found;
     uint64_t trailer = archive.size() - endRecord - kEndRecordLength;
     if (trailer > launcherSearchWindow(total))
         return {"the archive comment is too long for the launcher to find the archive's end record"};

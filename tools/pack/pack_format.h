@@ -42,6 +42,13 @@ Outcome findEndRecord(const Bytes& archive, size_t* endRecord);
 /// Refuses a NUL in the text and text that is not UTF-8.
 Outcome buildConfigBlock(const Bytes& text, Bytes* block);
 
+/// Refuses a packaged executable of totalBytes: the launcher computes offsets in 32 bits.
+Outcome checkOutputSize(uint64_t totalBytes);
+
+/// The smallest packaged executable that an image and an archive of these sizes can give
+/// (an empty configuration), so that oversized input is refused before it is read.
+uint64_t smallestOutputSize(uint64_t imageBytes, uint64_t archiveBytes);
+
 /// The whole packaged executable: image (with A in its slot), block, its length, the
 /// opaque field, archive.
 Outcome buildPackage(const Bytes& image, const Bytes& configText, const Bytes& archive, Bytes* output);
