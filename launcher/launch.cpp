@@ -10,6 +10,7 @@
 #include "instances/single_instance.h"
 #include "launcher/current.h"
 #include "launcher/working_directory.h"
+#include "platform/command_line.h"
 #include "platform/filesystem.h"
 #include "platform/mapping.h"
 #include "platform/module.h"
@@ -85,6 +86,7 @@ int wildcardMode(const Settings& settings)
 
 int launch(int argc, char** argv)
 {
+    platform::rememberArguments(argc, argv);
     std::setlocale(LC_ALL, "");
     Settings settings(true);
     VmHost vmHost;

@@ -1,0 +1,29 @@
+// Win32 only: pattern enumeration with the runtime library's _findfirst.
+#include "platform/directory.h"
+
+#include <io.h>
+
+namespace xvo::platform {
+
+bool findMatches(const char* directory, const char* component, StringList& names, IntList& directories)
+{
+    Text pattern(directory ? directory : "");
+    pattern.append(component);
+    _finddata_t entry;
+    intptr_t search = _findfirst(pattern.cstr(), &entry);
+    if (search == -1)
+        return false;
+    do {
+        names.append(entry.name);
+        directories.push((entry.attrib & _A_SUBDIR) ? 1 : 0);
+    } while (_findnext(search, &entry) == 0);
+    _findclose(search);
+    return true;
+}
+
+bool pathExists(const char* path)
+{
+    return _access(path, 0) == 0;
+}
+
+}  // namespace xvo::platform
