@@ -29,6 +29,10 @@ public:
     /// Appends every value of key, expanded, to list.
     void getValueList(const char* key, StringList& list, bool embeddedOnly, bool toAnsi) const;
 
+    /// Load steps after the paths are known: the external file's bytes (null when none
+    /// was read), CR LF, the embedded block, then the "disableexternal" rule.
+    void combine(const Text* externalBytes, const Text& embeddedBlock);
+
     Text appPathCopy() const { return appPath; }
     Text appHomeCopy() const { return appHome; }
 
@@ -37,7 +41,8 @@ public:
     Text appHome;
     Text currentDir;
     Text vmKindText;
-    int32_t lengthFieldEnd = 0;
+    /// -1 when the launcher file holds no payload that its offsets can reach.
+    int32_t lengthFieldEnd = -1;
 
 private:
     void load();
