@@ -4,6 +4,8 @@
 #include <string>
 
 #include "config/payload.h"
+#include "config/settings.h"
+#include "child_process.h"
 
 namespace xvo {
 namespace {
@@ -129,6 +131,34 @@ TEST(Payload, DamagedFilesGiveNoBlock)
     EXPECT_EQ(payloadLengthFieldEnd(nullptr, 0, 200), -1);
     EXPECT_EQ(archiveTrailerLength(bytes(good), 21), -1);
     EXPECT_EQ(archiveTrailerLength(bytes(good), int64_t(1) << 31), -1);
+}
+
+TEST(Payload, BlockReadFromARealFile)
+{
+    std::string dir = test::makeTempDirectory("payload");
+    ASSERT_FALSE(dir.empty());
+    std::string block = "\xEF\xBB\xBFmainclass a.B\r\n" + std::string(1, '\0');
+    std::string file = packaged(3000, block, 500, "comment");
+    test::writeFile(dir + "/app.exe", file);
+    test::writeFile(dir + "/empty.exe", "");
+    struct Case {
+        std::string path;
+        int32_t lengthFieldEnd;
+        std::string block;
+    } cases[] = {
+        {dir + "/app.exe", int32_t(3000 + block.size() + 4), block},
+        {dir + "/app.exe", -1, ""},
+        {dir + "/app.exe", int32_t(file.size()) + 4, ""},
+        {dir + "/empty.exe", 4, ""},
+        {dir + "/missing.exe", 4, ""},
+        {dir, 4, ""},
+    };
+    for (const Case& c : cases) {
+        Settings settings(false);
+        settings.appPath = c.path.c_str();
+        settings.lengthFieldEnd = c.lengthFieldEnd;
+        EXPECT_EQ(blockOf(readEmbeddedBlock(settings)), c.block) << c.path << " " << c.lengthFieldEnd;
+    }
 }
 
 TEST(Payload, UnpatchedRunningImageHasNoBlock)
