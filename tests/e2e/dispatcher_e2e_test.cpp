@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
+#include "platform/process.h"
 
 namespace xvo {
 namespace {
@@ -71,6 +74,60 @@ TEST(Dispatcher, TestRunsTheApplicationInTheConsole)
         EXPECT_EQ(run.exitCode, 1) << arguments[0];
         EXPECT_EQ(withoutCarriageReturns(run.out), "Java Runtime Environment not found.\n") << arguments[0];
     }
+}
+
+// A copy of the launcher in a fresh directory, with a configuration file beside it.
+std::string configuredLauncher(const std::string& tag, const std::string& configuration)
+{
+    namespace fs = std::filesystem;
+    std::string source = XVO_LAUNCHER;
+#ifdef _WIN32
+    std::string name = "app.exe";
+#else
+    std::string name = "app";
+#endif
+    std::string copy = (fs::path(test::makeTempDirectory(tag)) / name).string();
+    fs::copy_file(fs::path(launcherImage()), copy);
+    test::writeFile(copy + ".cfg", configuration);
+    return copy;
+}
+
+// Exit codes above 255 reach a POSIX parent cut to their low byte.
+int exitCodeAsSeen(int code)
+{
+#ifdef _WIN32
+    return code;
+#else
+    return code & 0xFF;
+#endif
+}
+
+// The report is filled with the service name only: conversions other than "%s" in a
+// configured text stay as they are.
+TEST(Dispatcher, UninstallReportNamesTheServiceAndTheReason)
+{
+    std::string name = "xvo-dispatch-" + std::to_string(platform::currentProcessId());
+    std::string launcher = configuredLauncher("uninstall", "message=256=" + name +
+                                                               "\nmessage=276=Service %d%n '%s' %s uninstall failed, \n"
+                                                               "message=281=REASON\nmessage=282=REASON\n");
+#ifndef _WIN32
+    // Keeps a missing unit out of the real system directory.
+    setenv("XVO_SYSTEMD_DIR", test::makeTempDirectory("units").c_str(), 1);
+#endif
+    test::ProcessResult run = test::runProcess({launcher, "/uninstall"});
+    EXPECT_EQ(withoutCarriageReturns(run.out), "Service %d%n '" + name + "'  uninstall failed, REASON\n");
+    EXPECT_TRUE(run.exitCode == exitCodeAsSeen(281) || run.exitCode == exitCodeAsSeen(282)) << run.exitCode;
+}
+
+// The service table holds at most 256 bytes of name: a longer one is refused with a
+// report instead of being cut short, and the run still ends as outside the manager.
+TEST(Dispatcher, ServiceNameLongerThanTheTableAllowsIsRefused)
+{
+    std::string launcher = configuredLauncher("longname", "message=256=" + std::string(300, 'n') + "\n");
+    test::ProcessResult run = test::runProcess({launcher});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(withoutCarriageReturns(run.out),
+              std::string(helpText) + "The service name is longer than 256 bytes.\n");
 }
 
 }  // namespace
