@@ -44,7 +44,8 @@ void copyBackslashes(char* s, int32_t& i, int32_t& w)
 int32_t splitCommandLine(Text& buffer, PtrList& arguments, IntList* marks)
 {
     char* s = buffer.cstr();
-    const int32_t end = buffer.length();
+    // Up to the first NUL: every NUL then ends the line, so the scan always moves on.
+    const int32_t end = int32_t(std::strlen(s));
     int32_t i = 0;
     int32_t w = 0;
     bool quoted = false;

@@ -23,11 +23,12 @@ bool shouldExpand(int32_t mark, int mode)
     return mark == markUnquotedWildcard || (mode == 2 && mark == markQuotedWildcard);
 }
 
-}  // namespace
-
-void expandWildcard(const char* pattern, StringList& out)
+// Expands pattern, looking for wildcards only from searchFrom on: the part before it holds
+// names the system reported, which on POSIX may themselves contain "*" or "?" and must
+// not be expanded again (that would recurse without end).
+void expandFrom(const char* pattern, int32_t searchFrom, StringList& out)
 {
-    const char* wildcard = std::strpbrk(pattern, "*?");
+    const char* wildcard = std::strpbrk(pattern + searchFrom, "*?");
     if (!wildcard) {
         if (platform::pathExists(pattern))
             out.append(pattern);
@@ -53,10 +54,18 @@ void expandWildcard(const char* pattern, StringList& out)
         if (last) {
             out.append(path.cstr());
         } else if (directories[k]) {
+            const int32_t resumeAt = path.length();
             path.append(pattern + e);
-            expandWildcard(path.cstr(), out);
+            expandFrom(path.cstr(), resumeAt, out);
         }
     }
+}
+
+}  // namespace
+
+void expandWildcard(const char* pattern, StringList& out)
+{
+    expandFrom(pattern, 0, out);
 }
 
 void expandArguments(StringList& out, int mode)

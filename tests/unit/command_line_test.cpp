@@ -94,6 +94,15 @@ TEST(SplitCommandLine, AppendsToTheListAndPadsTheMarks)
         EXPECT_EQ(marks[k], 0) << k;  // the first line was split without marks
 }
 
+TEST(SplitCommandLine, StopsAtTheFirstNul)
+{
+    Text buffer("a b");
+    buffer.push('\0');
+    buffer.append("c");
+    PtrList arguments;
+    EXPECT_EQ(splitCommandLine(buffer, arguments, nullptr), 2);
+}
+
 TEST(JoinArguments, QuotesWhatNeedsIt)
 {
     struct Case {

@@ -105,6 +105,17 @@ TEST(ExpandWildcard, ExpandsWildcardsInEveryComponent)
         EXPECT_EQ(expand(c.pattern), c.matches) << c.pattern;
 }
 
+#ifndef _WIN32
+// Names from the system are taken literally, even where they hold wildcard characters.
+TEST(ExpandWildcard, NamesHoldingWildcardsAreNotExpandedAgain)
+{
+    std::string root = makeTree("wild-literal", {"we*rd/x", "we?/x", "plain/x", "we*rd/y"});
+    InDirectory here(root);
+    EXPECT_EQ(expand("*/x"), (Names{"plain/x", "we*rd/x", "we?/x"}));
+    EXPECT_EQ(expand("we*/*"), (Names{"we*rd/x", "we*rd/y", "we?/x"}));
+}
+#endif
+
 TEST(ExpandCommandLine, ExpandsByMarkAndMode)
 {
     std::string root = makeTree("wild-mode", {"a.txt", "b.txt"});
