@@ -75,19 +75,24 @@ bool interactiveSwitch(const OptionScanner& scanner)
 }
 
 // The quoted path of this executable, a space, and the arguments the service starts with.
-Text serviceCommandLine(int argc, char** argv, int index)
+Text serviceCommandLine(const Text& executable, int argc, char** argv, int index)
 {
-    Text line = "\"" + platform::moduleFileName() + "\" ";
+    Text line = "\"" + executable + "\" ";
     line.append(joinArguments(argv, argc, index));
     return line;
 }
 
+// A service whose executable path is unknown (longer than the system's path room) could
+// never start: it is refused rather than registered with an empty path.
 int install(const OptionScanner& scanner, int argc, char** argv, int index, const char* value,
             const ServiceIdentity& identity, Text& report)
 {
-    Text commandLine = serviceCommandLine(argc, argv, index);
+    Text executable = platform::moduleFileName();
+    Text commandLine = serviceCommandLine(executable, argc, argv, index);
     bool autoStart = Text(value).compareNoCase("auto") == 0;
-    int reason = installService(commandLine.cstr(), identity.name.cstr(), identity.displayName.cstr(),
+    int reason = msgErrorOccurs;
+    if (executable.length() > 0)
+        reason = installService(commandLine.cstr(), identity.name.cstr(), identity.displayName.cstr(),
                                 identity.description.cstr(), identity.dependencies.cstr(), autoStart,
                                 interactiveSwitch(scanner));
     report = reason == 0 ? messageText(msgInstalled) : messageText(msgInstallFailed) + messageText(reason);

@@ -130,5 +130,24 @@ TEST(Dispatcher, ServiceNameLongerThanTheTableAllowsIsRefused)
               std::string(helpText) + "The service name is longer than 256 bytes.\n");
 }
 
+#ifndef _WIN32
+// An executable whose path does not fit the system's path room cannot be named in a
+// service command line: the install is refused instead of registering an empty path.
+TEST(Dispatcher, InstallFromAPathTooLongToNameIsRefused)
+{
+    namespace fs = std::filesystem;
+    fs::path directory = fs::path(test::makeTempDirectory("longpath")) / std::string(120, 'd') / std::string(120, 'e');
+    fs::create_directories(directory);
+    std::string launcher = (directory / "app").string();
+    fs::copy_file(fs::path(launcherImage()), launcher);
+    std::string units = test::makeTempDirectory("units");
+    setenv("XVO_SYSTEMD_DIR", units.c_str(), 1);
+    test::ProcessResult run = test::runProcess({launcher, "/install", "auto"});
+    EXPECT_EQ(run.exitCode, exitCodeAsSeen(281));
+    EXPECT_EQ(run.out, "Service '' install failed, error occurs.\n");
+    EXPECT_TRUE(fs::is_empty(units));
+}
+#endif
+
 }  // namespace
 }  // namespace xvo
