@@ -72,7 +72,9 @@ Text messageText(int32_t id)
     MessageOverrides& table = overrides();
     if (table.pairs.length() == 0)
         buildOverrides(table);
-    for (int32_t i = 0; i + 1 < table.pairs.length(); i += 2) {
+    // Configured identifiers are above 0, so the walk ends at the end pair (0, 0), which
+    // must not answer a request for identifier 0.
+    for (int32_t i = 0; i + 1 < table.pairs.length() && table.pairs[i] != 0; i += 2) {
         int32_t index = table.pairs[i + 1];
         if (table.pairs[i] == id && index >= 0 && index < table.texts.count())
             return Text(table.texts.item(index));

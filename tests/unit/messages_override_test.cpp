@@ -51,6 +51,7 @@ TEST(MessageOverridesInChild, DISABLED_ConfiguredTextsReplaceTheStringTable)
         {8, "end"},
         {14, "a=b"},
         {9999, ""},
+        {0, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(std::string(messageText(c.id).cstr()), c.text) << c.id;
