@@ -8,6 +8,10 @@
 #include "child_process.h"
 #include "platform/process.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace xvo {
 namespace {
 
@@ -130,7 +134,32 @@ TEST(Dispatcher, ServiceNameLongerThanTheTableAllowsIsRefused)
               std::string(helpText) + "The service name is longer than 256 bytes.\n");
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+std::string systemProgram(const char* name)
+{
+    char directory[MAX_PATH] = {};
+    GetSystemDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+
+// The service manager keeps the command line as given: the quoted executable path, one
+// space and the remaining arguments joined by the quoting rule.
+TEST(Dispatcher, InstallRegistersTheServiceCommandLine)
+{
+    std::string name = "xvo-install-" + std::to_string(platform::currentProcessId());
+    std::string launcher = configuredLauncher("install", "message=256=" + name + "\n");
+    test::ProcessResult run = test::runProcess({launcher, "/install", "x", "a b", "*.log", "", "/interactive"});
+    test::ProcessResult query = test::runProcess(
+        {systemProgram("reg.exe"), "query", "HKLM\\System\\CurrentControlSet\\Services\\" + name, "/v", "ImagePath"});
+    test::ProcessResult removal = test::runProcess({launcher, "/uninstall"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(withoutCarriageReturns(run.out), "Service '" + name + "' installed successfully.\n");
+    EXPECT_NE(query.out.find("\"" + launcher + "\" \"a b\" \"*.log\" \"\" /interactive"), std::string::npos)
+        << query.out;
+    EXPECT_EQ(removal.exitCode, 0);
+    EXPECT_EQ(withoutCarriageReturns(removal.out), "Service '" + name + "' uninstalled successfully.\n");
+}
+#else
 // An executable whose path does not fit the system's path room cannot be named in a
 // service command line: the install is refused instead of registering an empty path.
 TEST(Dispatcher, InstallFromAPathTooLongToNameIsRefused)
