@@ -128,7 +128,11 @@ bool parseData(const char* p, bool unicode, RegistryValue& out)
     if (*p == '"') {
         p++;
         out.type = platform::regSz;
-        return quoted(p, out.data);
+        // The stored string keeps its terminator, as the system reports its size.
+        if (!quoted(p, out.data))
+            return false;
+        out.data.append("\0", 1);
+        return true;
     }
     if (strncasecmp(p, "dword:", 6) == 0) {
         p += 6;

@@ -28,4 +28,15 @@ struct RegistryValue {
 /// key or the value does not exist or cannot be read.
 bool readRegistryValue(RegistryRoot root, const char* keyPath, const char* valueName, RegistryValue& out);
 
+/// A value used as a string whatever its type, for callers that read into a fixed room of
+/// bytes: data longer than room counts as a failed read rather than being cut.
+inline bool readRegistryText(RegistryRoot root, const char* keyPath, const char* valueName, int32_t room, Text& out)
+{
+    RegistryValue value;
+    if (!readRegistryValue(root, keyPath, valueName, value) || value.data.length() > room)
+        return false;
+    out.assign(value.data.cstr());
+    return true;
+}
+
 }  // namespace xvo::platform

@@ -7,6 +7,7 @@
 #include "config/expand.h"
 #include "config/settings.h"
 #include "launcher/current.h"
+#include "platform/registry.h"
 
 using namespace xvo;
 using namespace xvo::test;
@@ -158,6 +159,29 @@ TEST_F(ExpandTest, HomeIsFilledOnceBothPartsAreSet)
     EXPECT_STREQ(expandValue(Text("[$HOME]"), ExpandForm::plain).cstr(), "[E:\\Users\\me]");
     setEnv("HOME", "/from/env");
     EXPECT_STREQ(expandValue(Text("[$HOME]"), ExpandForm::plain).cstr(), "[/from/env]");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExpandTest, RegistryTextFailsWhenTheDataExceedsTheRoom)
+{
+    // "D:\Installed" and its terminator take 13 bytes.
+    const struct {
+        int32_t room;
+        bool ok;
+    } cases[] = {{13, true}, {12, false}, {260, true}};
+    for (const auto& c : cases) {
+        Text out;
+        EXPECT_EQ(platform::readRegistryText(platform::RegistryRoot::localMachine, "SOFTWARE\\XvoTest\\Expand",
+                                             "InstallDir", c.room, out),
+                  c.ok)
+            << c.room;
+        if (c.ok) {
+            EXPECT_STREQ(out.cstr(), "D:\\Installed");
+        }
+    }
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ struct Case {
 TEST(RegistryFile, FindsEveryTypeInBothFormats)
 {
     const Case cases[] = {
-        {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Types", "", true, platform::regSz, "default text"},
-        {version5, "hkey_local_machine\\software\\xvotest\\types", "plain", true, platform::regSz, "C:\\App \"quoted\""},
+        {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Types", "", true, platform::regSz, std::string("default text\0", 13)},
+        {version5, "hkey_local_machine\\software\\xvotest\\types", "plain", true, platform::regSz, std::string("C:\\App \"quoted\"\0", 16)},
         {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Types", "Number", true, platform::regDword,
          std::string("\x1f\0\0\0", 4)},
         {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Types", "Expand", true, platform::regExpandSz,
@@ -57,10 +57,10 @@ TEST(RegistryFile, FindsEveryTypeInBothFormats)
         {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Types", "Broken", false, 0, ""},
         {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Types", "Missing", false, 0, ""},
         {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest", "Plain", false, 0, ""},
-        {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Short", "Value", true, platform::regSz, "short root"},
+        {version5, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Short", "Value", true, platform::regSz, std::string("short root\0", 11)},
         {regedit4, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Old", "Expand", true, platform::regExpandSz,
          std::string("%TEMP%\0", 7)},
-        {regedit4, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Old", "Ends", true, platform::regSz, "C:\\"},
+        {regedit4, "HKEY_LOCAL_MACHINE\\SOFTWARE\\XvoTest\\Old", "Ends", true, platform::regSz, std::string("C:\\\0", 4)},
     };
     for (const Case& c : cases) {
         RegistryValue value;
