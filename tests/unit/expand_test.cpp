@@ -185,3 +185,17 @@ TEST_F(ExpandTest, RegistryTextFailsWhenTheDataExceedsTheRoom)
 }
 
 }  // namespace
+
+#ifdef _WIN32
+namespace {
+
+// Code page 1252 holds e-acute as E9; the UTF-8 form inserts it as C3 A9.
+TEST_F(ExpandTest, Utf8FormConvertsInsertedText)
+{
+    setEnv("XVOT_E", "caf\xE9");
+    EXPECT_STREQ(expandValue(Text("$XVOT_E!"), ExpandForm::plain).cstr(), "caf\xE9!");
+    EXPECT_STREQ(expandValue(Text("$XVOT_E!"), ExpandForm::utf8).cstr(), "caf\xC3\xA9!");
+}
+
+}  // namespace
+#endif
