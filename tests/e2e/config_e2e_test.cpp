@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "host_paths.h"
 #include "platform/process.h"
 #include "tools/pack/pack_files.h"
 #include "tools/pack/pack_format.h"
@@ -25,19 +26,6 @@ const char kExecutableName[] = "app";
 std::string inDirectory(const std::string& dir, const std::string& name)
 {
     return dir + kSeparator + name;
-}
-
-// A path of the Linux side as this process reaches it (Wine's drive for the Unix root).
-std::string hostPath(std::string path)
-{
-#ifdef _WIN32
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path)
-            c = c == '/' ? '\\' : c;
-        path = "Z:" + path;
-    }
-#endif
-    return path;
 }
 
 void put16(std::string& out, uint32_t value)
@@ -94,7 +82,7 @@ const Entries kEntries = {{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\r\n\r\
 std::string launcherImage()
 {
     std::string image;
-    pack::readWholeFile(hostPath(XVO_LAUNCHER), "launcher image", &image);
+    pack::readWholeFile(test::hostPath(XVO_LAUNCHER), "launcher image", &image);
     return image;
 }
 
@@ -129,13 +117,6 @@ std::string packageInto(const std::string& dir, const std::string& config, const
     EXPECT_EQ(run.exitCode, 0) << run.err;
 #endif
     return output;
-}
-
-std::string withoutCarriageReturns(std::string text)
-{
-    for (size_t at; (at = text.find('\r')) != std::string::npos;)
-        text.erase(at, 1);
-    return text;
 }
 
 std::string uniqueAppid(const char* tag)
@@ -177,7 +158,7 @@ TEST(PackagedConfig, MessageLinesChangeTheHelpTextAndAnExternalFileOverridesThem
         }
         test::ProcessResult run = test::runProcess({exe}, dir);
         EXPECT_EQ(run.exitCode, 0) << c.name << ": " << run.err;
-        EXPECT_EQ(withoutCarriageReturns(run.out), c.expected) << c.name;
+        EXPECT_EQ(test::withoutCarriageReturns(run.out), c.expected) << c.name;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "host_paths.h"
 #include "platform/process.h"
 
 #ifdef _WIN32
@@ -19,23 +20,7 @@ const char* const helpText = "Service type application.\n\nUse /install to insta
 
 std::string launcherImage()
 {
-    std::string path = XVO_LAUNCHER;
-#ifdef _WIN32
-    // Built on the Linux side: reach it through Wine's drive for the Unix root.
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path)
-            c = c == '/' ? '\\' : c;
-        path = "Z:" + path;
-    }
-#endif
-    return path;
-}
-
-std::string withoutCarriageReturns(std::string text)
-{
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;)
-        text.erase(at, 1);
-    return text;
+    return test::hostPath(XVO_LAUNCHER);
 }
 
 test::ProcessResult runLauncher(const std::vector<std::string>& arguments)
@@ -51,7 +36,7 @@ void expectHelpAndSuccess(const std::vector<std::vector<std::string>>& cases)
         test::ProcessResult run = runLauncher(arguments);
         std::string line = arguments.empty() ? "(none)" : arguments[0];
         EXPECT_EQ(run.exitCode, 0) << line;
-        EXPECT_EQ(withoutCarriageReturns(run.out), helpText) << line;
+        EXPECT_EQ(test::withoutCarriageReturns(run.out), helpText) << line;
     }
 }
 
@@ -76,7 +61,7 @@ TEST(Dispatcher, TestRunsTheApplicationInTheConsole)
          std::vector<std::vector<std::string>>{{"/test"}, {"-TEST"}, {"foo", "/bogus", "/test", "a", "b"}, {"/test:x", "a"}}) {
         test::ProcessResult run = runLauncher(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments[0];
-        EXPECT_EQ(withoutCarriageReturns(run.out), "Java Runtime Environment not found.\n") << arguments[0];
+        EXPECT_EQ(test::withoutCarriageReturns(run.out), "Java Runtime Environment not found.\n") << arguments[0];
     }
 }
 
@@ -119,7 +104,7 @@ TEST(Dispatcher, UninstallReportNamesTheServiceAndTheReason)
     setenv("XVO_SYSTEMD_DIR", test::makeTempDirectory("units").c_str(), 1);
 #endif
     test::ProcessResult run = test::runProcess({launcher, "/uninstall"});
-    EXPECT_EQ(withoutCarriageReturns(run.out), "Service %d%n '" + name + "'  uninstall failed, REASON\n");
+    EXPECT_EQ(test::withoutCarriageReturns(run.out), "Service %d%n '" + name + "'  uninstall failed, REASON\n");
     EXPECT_TRUE(run.exitCode == exitCodeAsSeen(281) || run.exitCode == exitCodeAsSeen(282)) << run.exitCode;
 }
 
@@ -130,7 +115,7 @@ TEST(Dispatcher, ServiceNameLongerThanTheTableAllowsIsRefused)
     std::string launcher = configuredLauncher("longname", "message=256=" + std::string(300, 'n') + "\n");
     test::ProcessResult run = test::runProcess({launcher});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(withoutCarriageReturns(run.out),
+    EXPECT_EQ(test::withoutCarriageReturns(run.out),
               std::string(helpText) + "The service name is longer than 256 bytes.\n");
 }
 
@@ -153,11 +138,11 @@ TEST(Dispatcher, InstallRegistersTheServiceCommandLine)
         {systemProgram("reg.exe"), "query", "HKLM\\System\\CurrentControlSet\\Services\\" + name, "/v", "ImagePath"});
     test::ProcessResult removal = test::runProcess({launcher, "/uninstall"});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(withoutCarriageReturns(run.out), "Service '" + name + "' installed successfully.\n");
+    EXPECT_EQ(test::withoutCarriageReturns(run.out), "Service '" + name + "' installed successfully.\n");
     EXPECT_NE(query.out.find("\"" + launcher + "\" \"a b\" \"*.log\" \"\" /interactive"), std::string::npos)
         << query.out;
     EXPECT_EQ(removal.exitCode, 0);
-    EXPECT_EQ(withoutCarriageReturns(removal.out), "Service '" + name + "' uninstalled successfully.\n");
+    EXPECT_EQ(test::withoutCarriageReturns(removal.out), "Service '" + name + "' uninstalled successfully.\n");
 }
 #else
 // An executable whose path does not fit the system's path room cannot be named in a

@@ -4,21 +4,14 @@
 #include <string>
 
 #include "child_process.h"
+#include "host_paths.h"
 
 namespace xvo {
 namespace {
 
 std::string launcherImage()
 {
-    std::string path = XVO_LAUNCHER;
-#ifdef _WIN32
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path)
-            c = c == '/' ? '\\' : c;
-        path = "Z:" + path;
-    }
-#endif
-    return path;
+    return test::hostPath(XVO_LAUNCHER);
 }
 
 #ifdef _WIN32
