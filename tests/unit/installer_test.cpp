@@ -95,6 +95,13 @@ std::string uniqueServiceName(const char* tag)
     return "xvotest-" + std::to_string(pid) + "-" + tag;
 }
 
+// The service manager refuses a display name that another service already shows, and
+// parallel tests and cases install at the same time.
+std::string uniqueDisplayName(const std::string& name)
+{
+    return "Test Service " + name;
+}
+
 // The service manager's record of a service, read back from the registry.
 class ServiceKey {
 public:
@@ -186,6 +193,7 @@ TEST(InstallService, RegistersWithTheServiceManager)
         std::string name = uniqueServiceName(c.tag);
         ServiceCleanup cleanup{name};
         Installation installation;
+        installation.displayName = uniqueDisplayName(name);
         installation.autoStart = c.autoStart;
         installation.interactive = c.interactive;
         installation.dependencies = c.dependencies;
@@ -210,6 +218,7 @@ TEST(InstallService, ASecondInstallFindsTheFirst)
     std::string name = uniqueServiceName("twice");
     ServiceCleanup cleanup{name};
     Installation installation;
+    installation.displayName = uniqueDisplayName(name);
     ASSERT_EQ(install(name, installation), 0);
     installation.autoStart = true;
     EXPECT_EQ(install(name, installation), msgServiceExists);
@@ -220,7 +229,9 @@ TEST(UninstallService, RemovesTheRegistrationOnce)
 {
     std::string name = uniqueServiceName("remove");
     ServiceCleanup cleanup{name};
-    ASSERT_EQ(install(name, Installation()), 0);
+    Installation installation;
+    installation.displayName = uniqueDisplayName(name);
+    ASSERT_EQ(install(name, installation), 0);
     EXPECT_EQ(uninstallService(name.c_str()), 0);
     EXPECT_FALSE(ServiceKey(name).exists());
     EXPECT_EQ(uninstallService(name.c_str()), msgServiceMissing);
