@@ -108,6 +108,51 @@ TEST(Dispatcher, UninstallReportNamesTheServiceAndTheReason)
     EXPECT_TRUE(run.exitCode == exitCodeAsSeen(281) || run.exitCode == exitCodeAsSeen(282)) << run.exitCode;
 }
 
+#ifdef _WIN32
+std::string systemProgram(const char* name)
+{
+    char directory[MAX_PATH] = {};
+    GetSystemDirectoryA(directory, MAX_PATH);
+    return std::string(directory) + "\\" + name;
+}
+#endif
+
+// Install, install again, uninstall, uninstall again: each with its report line and its
+// exit code, against the real service manager (a private unit directory on Linux).
+TEST(Dispatcher, ServiceLifecycleReportsEveryOutcome)
+{
+    std::string name = "xvo-lifecycle-" + std::to_string(platform::currentProcessId());
+    std::string launcher = configuredLauncher("lifecycle", "message=256=" + name + "\nmessage=258=Lifecycle test\n");
+#ifndef _WIN32
+    std::string units = test::makeTempDirectory("lifecycle-units");
+    setenv("XVO_SYSTEMD_DIR", units.c_str(), 1);
+    std::string unit = units + "/" + name + ".service";
+#endif
+    struct Step {
+        std::string command;
+        int exitCode;
+        std::string report;
+        bool installedAfter;
+    } steps[] = {
+        {"/install", 0, "Service '" + name + "' installed successfully.", true},
+        {"/install", 280, "Service '" + name + "' install failed, the service already exists.", true},
+        {"/uninstall", 0, "Service '" + name + "' uninstalled successfully.", false},
+        {"/uninstall", 282, "Service '" + name + "' uninstall failed, service does not exist.", false},
+    };
+    for (const Step& step : steps) {
+        test::ProcessResult run = test::runProcess({launcher, step.command});
+        EXPECT_EQ(run.exitCode, exitCodeAsSeen(step.exitCode)) << step.report;
+        EXPECT_EQ(test::withoutCarriageReturns(run.out), step.report + "\n");
+#ifdef _WIN32
+        test::ProcessResult query =
+            test::runProcess({systemProgram("reg.exe"), "query", "HKLM\\System\\CurrentControlSet\\Services\\" + name});
+        EXPECT_EQ(query.exitCode == 0, step.installedAfter) << step.report;
+#else
+        EXPECT_EQ(std::filesystem::exists(unit), step.installedAfter) << step.report;
+#endif
+    }
+}
+
 // The service table holds at most 256 bytes of name: a longer one is refused with a
 // report instead of being cut short, and the run still ends as outside the manager.
 TEST(Dispatcher, ServiceNameLongerThanTheTableAllowsIsRefused)
@@ -120,13 +165,6 @@ TEST(Dispatcher, ServiceNameLongerThanTheTableAllowsIsRefused)
 }
 
 #ifdef _WIN32
-std::string systemProgram(const char* name)
-{
-    char directory[MAX_PATH] = {};
-    GetSystemDirectoryA(directory, MAX_PATH);
-    return std::string(directory) + "\\" + name;
-}
-
 // The service manager keeps the command line as given: the quoted executable path, one
 // space and the remaining arguments joined by the quoting rule.
 TEST(Dispatcher, InstallRegistersTheServiceCommandLine)
