@@ -14,9 +14,6 @@ enum class StdStream { output, error };
 /// the process had none). False leaves the stream as it was.
 bool pointStandardStream(StdStream which, const OutputSink& sink, OsHandle* saved);
 
-/// Writes out what the runtime streams still buffer.
-void flushStandardStreams();
-
 /// Gives the standard stream's system handle back to saved (from pointStandardStream).
 void restoreStandardStream(StdStream which, OsHandle saved);
 

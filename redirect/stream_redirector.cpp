@@ -1,5 +1,7 @@
 #include "redirect/stream_redirector.h"
 
+#include <cstdio>
+
 namespace xvo {
 
 namespace {
@@ -20,7 +22,8 @@ StreamRedirector::~StreamRedirector()
 {
     // Buffered output must reach the targets before they close, or a command target
     // would lose what the launcher printed last.
-    platform::flushStandardStreams();
+    std::fflush(stdout);
+    std::fflush(stderr);
     for (RedirectTarget* target = targets_.get(); target; target = target->next.get())
         platform::closeOutputSink(target->sink);
     // Unlinked one by one: a long chain must not recurse through the destructors.

@@ -36,12 +36,6 @@ bool pointStandardStream(StdStream which, const OutputSink& sink, OsHandle* save
     return true;
 }
 
-void flushStandardStreams()
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-}
-
 void restoreStandardStream(StdStream which, OsHandle saved)
 {
     if (saved == noHandle)

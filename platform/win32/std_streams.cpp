@@ -59,12 +59,6 @@ bool pointStandardStream(StdStream which, const OutputSink& sink, OsHandle* save
     return true;
 }
 
-void flushStandardStreams()
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-}
-
 void restoreStandardStream(StdStream which, OsHandle saved)
 {
     // With no handle to give back, none is better than one that has been closed.
