@@ -90,6 +90,15 @@ public:
 
     void clear() { setLength(0); }
 
+    /// Empties the buffer and gives its block back.
+    void release()
+    {
+        std::free(this->data_);
+        this->data_ = nullptr;
+        this->length_ = 0;
+        capacity_ = 0;
+    }
+
     void push(T value)
     {
         setLength(this->length_ + 1);

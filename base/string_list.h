@@ -17,6 +17,12 @@ public:
     char* item(int32_t i) { return pool_.data() + (*this)[i]; }
     /// Empties both the offsets and the pool; their blocks are kept.
     void clear();
+    /// Empties both and gives their blocks back.
+    void release()
+    {
+        IntList::release();
+        pool_.release();
+    }
 
 private:
     ByteBuffer pool_;

@@ -33,4 +33,8 @@ bool startCommandSink(const char* commandLine, OutputSink& sink);
 /// Flushes and closes the destination; sink is empty afterwards.
 void closeOutputSink(OutputSink& sink);
 
+/// One synchronous write of count bytes to a handle or descriptor that someone else
+/// opened; false when the system refuses it.
+bool writeToHandle(OsHandle handle, const void* bytes, int32_t count);
+
 }  // namespace xvo::platform

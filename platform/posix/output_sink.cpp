@@ -87,4 +87,9 @@ void closeOutputSink(OutputSink& sink)
     sink = OutputSink();
 }
 
+bool writeToHandle(OsHandle handle, const void* bytes, int32_t count)
+{
+    return write(int(handle), bytes, size_t(count)) == ssize_t(count);
+}
+
 }  // namespace xvo::platform

@@ -109,4 +109,10 @@ void closeOutputSink(OutputSink& sink)
     sink = OutputSink();
 }
 
+bool writeToHandle(OsHandle handle, const void* bytes, int32_t count)
+{
+    DWORD written = 0;
+    return WriteFile(reinterpret_cast<HANDLE>(handle), bytes, DWORD(count), &written, nullptr) && written == DWORD(count);
+}
+
 }  // namespace xvo::platform

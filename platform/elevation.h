@@ -1,0 +1,11 @@
+// Whether the process runs with the administrator's rights.
+#pragma once
+
+namespace xvo::platform {
+
+enum class Elevation { elevated, notElevated, undetermined };
+
+/// Systems that know no elevation count as elevated.
+Elevation processElevation();
+
+}  // namespace xvo::platform
