@@ -2,24 +2,19 @@
 #include <jni.h>
 
 #include <atomic>
-#include <mutex>
 
 #include "platform/output_sink.h"
 
 namespace {
 
 std::atomic<jfieldID> handleField{nullptr};
-std::mutex handleFieldLookup;
 
-// Looked up once, on the first object's class; the id serves every later object, since
-// they all inherit the one field h. Two first writers on two threads look it up once.
+// Looked up on the first object's class; the id serves every later object, since they
+// all inherit the one field h. Two first writers on two threads may both look it up:
+// they find the same id, and the atomic store keeps either from seeing half of it.
 jfieldID fieldOfHandle(JNIEnv* env, jobject stream)
 {
     jfieldID field = handleField.load();
-    if (field)
-        return field;
-    std::lock_guard<std::mutex> guard(handleFieldLookup);
-    field = handleField.load();
     if (field)
         return field;
     jclass type = env->GetObjectClass(stream);
