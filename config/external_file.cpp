@@ -1,5 +1,6 @@
 #include "config/external_file.h"
 
+#include "base/trace.h"
 #include "config/settings.h"
 #include "platform/file.h"
 
@@ -25,9 +26,12 @@ bool readExternalFile(const Text& appPath, Text& bytes)
         Text name = externalCandidate(appPath, i);
         if (!platform::isReadable(name.cstr()))
             continue;
-        if (platform::readWholeFile(name.cstr(), bytes))
+        if (platform::readWholeFile(name.cstr(), bytes)) {
+            trace("configuration file %s: %d bytes", name.cstr(), int(bytes.length()));
             return true;
+        }
     }
+    trace("configuration file: none beside the executable");
     bytes.setLength(0);
     return false;
 }
@@ -36,6 +40,7 @@ void applyDisableExternal(Settings& settings)
 {
     if (settings.getValue("disableexternal", true, true).compareNoCase("true") != 0)
         return;
+    trace("configuration file ignored: disableexternal");
     Text embedded = settings.mid(settings.embeddedStart);
     settings.assign(embedded);
     settings.embeddedStart = 0;

@@ -1,6 +1,7 @@
 #include "config/settings.h"
 
 #include "base/convert.h"
+#include "base/trace.h"
 #include "config/config_text.h"
 #include "config/expand.h"
 #include "config/external_file.h"
@@ -49,9 +50,11 @@ void Settings::load()
     while (k >= 0 && appPath[k] != '/' && appPath[k] != '\\')
         --k;
     appHome = appPath.left(k + 1);
+    Text embedded = readEmbeddedBlock(*this);
+    trace("embedded configuration of %s: %d bytes", appPath.cstr(), int(embedded.length()));
     Text external;
     bool found = readExternalFile(appPath, external);
-    combine(found ? &external : nullptr, readEmbeddedBlock(*this));
+    combine(found ? &external : nullptr, embedded);
 }
 
 void Settings::combine(const Text* externalBytes, const Text& embeddedBlock)

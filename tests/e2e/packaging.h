@@ -38,6 +38,12 @@ inline std::string launcherImage()
     return fileBytes(hostPath(XVO_LAUNCHER));
 }
 
+/// A ZIP archive without entries: its end record alone.
+inline std::string emptyArchive()
+{
+    return std::string("PK\x05\x06") + std::string(18, '\0');
+}
+
 /// Packs the built launcher with config and archive into dir as name (".exe" added on
 /// Windows); returns the executable's path.
 inline std::string packageLauncher(const std::string& dir, const std::string& name, const std::string& config,
