@@ -16,4 +16,8 @@ bool findMatches(const char* directory, const char* component, StringList& names
 /// True when path names an existing file or directory.
 bool pathExists(const char* path);
 
+/// True when path is a link to a directory (a symbolic link, junction or other reparse
+/// point), which a walk of a tree must not enter: it may lead back into the tree.
+bool isLinkedDirectory(const char* path);
+
 }  // namespace xvo::platform

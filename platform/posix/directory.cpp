@@ -48,4 +48,11 @@ bool pathExists(const char* path)
     return access(path, F_OK) == 0;
 }
 
+bool isLinkedDirectory(const char* path)
+{
+    struct stat link;
+    struct stat target;
+    return lstat(path, &link) == 0 && S_ISLNK(link.st_mode) && stat(path, &target) == 0 && S_ISDIR(target.st_mode);
+}
+
 }  // namespace xvo::platform

@@ -3,6 +3,8 @@
 
 #include <io.h>
 
+#include "platform/win32/windows_api.h"
+
 namespace xvo::platform {
 
 bool findMatches(const char* directory, const char* component, StringList& names, IntList& directories)
@@ -24,6 +26,15 @@ bool findMatches(const char* directory, const char* component, StringList& names
 bool pathExists(const char* path)
 {
     return _access(path, 0) == 0;
+}
+
+bool isLinkedDirectory(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    const DWORD linked = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    return (attributes & linked) == linked;
 }
 
 }  // namespace xvo::platform
