@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/registry.h"
 #include "runtime/runtime_search.h"
 #include "runtime_fixture.h"
 
@@ -98,6 +99,10 @@ protected:
         std::string keys;
         for (const auto& key : fixtureKeys())
             keys += regKey(base_ + "\\" + key.first, key.second);
+        // A registration that only 32-bit programs see.
+        std::string only32 = "SOFTWARE\\Wow6432Node\\XvoTest\\Runtime-" + std::to_string(xvoTestPid()) + "\\Only32";
+        keys += regKey(only32, {{"CurrentVersion", "1.8"}});
+        keys += regKey(only32 + "\\1.8", {{"JavaHome", native(root_, "home/rt")}});
         std::string path = root_ + sep + "runtimes.reg";
 #ifdef _WIN32
         importRegistry(path, regFile(keys));
@@ -168,12 +173,17 @@ TEST_F(RegistrySource, FollowsTheRegisteredVersion)
         {"Empty", "", ""},
         {"Broken", "", ""},
         {"Absent", "", ""},
+        {"Only32", "", ""},
     };
     for (const Case& c : cases) {
         ConfiguredSettings settings(*c.vm ? std::string("vm ") + c.vm : "", "", "");
         std::string key = base_ + "\\" + c.key;
         EXPECT_STREQ(registryRuntime(*settings, key.c_str()).cstr(), c.expected.c_str()) << c.key << " " << c.vm;
     }
+    // The 32-bit registration is there, only not where the search looks.
+    Text version;
+    std::string only32 = "SOFTWARE\\Wow6432Node\\XvoTest\\Runtime-" + std::to_string(xvoTestPid()) + "\\Only32";
+    EXPECT_TRUE(platform::readRegistryText(platform::RegistryRoot::localMachine, only32.c_str(), "CurrentVersion", 260, version));
 }
 
 // ---- the order of the sources ------------------------------------------------------
