@@ -188,7 +188,7 @@ Text environmentRuntime(Settings& settings)
     for (const char* name : {"JRE_HOME", "JAVA_HOME"}) {
         const char* home = std::getenv(name);
         if (!home || !*home) {
-            trace("environment %s: not set", name);
+            trace("environment %s: %s", name, home ? "empty" : "not set");
             continue;
         }
         trace("environment %s: %s", name, home);

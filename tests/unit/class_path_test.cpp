@@ -190,7 +190,19 @@ TEST_F(ClassPath, LinkedFoldersAreNotEntered)
         GTEST_SKIP() << "this system makes no directory links: " << error.message();
 #endif
     ASSERT_FALSE(error) << error.message();
-    expectRuns(classPathOf(folder, "libs ll"), {{marked("{exe}", folder)}, {""}, {marked("{app}ll/x.jar", folder)}});
+    fs::path ll = fs::path(folder) / "app" / "ll";
+    fs::create_symlink(ll / "x.jar", ll / "x-link.jar", error);
+    ASSERT_FALSE(error) << error.message();
+    struct Probe {
+        fs::path path;
+        bool linked;
+    } probes[] = {{ll / "loop", true}, {ll / "away", true}, {ll, false}, {ll / "x.jar", false},
+                  {ll / "x-link.jar", false}, {ll / "missing", false}};
+    for (const Probe& probe : probes)
+        EXPECT_EQ(platform::isLinkedDirectory(probe.path.string().c_str()), probe.linked) << probe.path;
+    // A link to an archive is an archive.
+    expectRuns(classPathOf(folder, "libs ll"),
+               {{marked("{exe}", folder)}, {""}, {marked("{app}ll/x.jar", folder), marked("{app}ll/x-link.jar", folder)}});
     // The library directory itself may be a link.
     expectRuns(classPathOf(folder, "libs ll/away"), {{marked("{exe}", folder)}, {""}, {marked("{app}ll/away/z.jar", folder)}});
 }
