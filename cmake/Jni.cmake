@@ -1,9 +1,5 @@
-# The JNI header of the build machine's JDK. Its home is two levels above the resolved
-# javac. Linux takes the JDK's own companion header; the Windows build takes ours.
-find_program(XVO_JAVAC javac REQUIRED NO_CMAKE_FIND_ROOT_PATH)
-get_filename_component(xvo_javac_real ${XVO_JAVAC} REALPATH)
-get_filename_component(XVO_JDK_HOME ${xvo_javac_real} DIRECTORY)
-get_filename_component(XVO_JDK_HOME ${XVO_JDK_HOME} DIRECTORY)
+# The JNI header of the build machine's JDK (XVO_JDK_HOME, from Java.cmake). Linux takes
+# the JDK's own companion header; the Windows build takes ours.
 if(NOT EXISTS ${XVO_JDK_HOME}/include/jni.h)
     message(FATAL_ERROR "No jni.h under ${XVO_JDK_HOME}/include: a JDK is needed to build")
 endif()

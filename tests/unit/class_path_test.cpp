@@ -86,13 +86,13 @@ protected:
 
     std::string root_;
     int cases_ = 0;
-    ScopedEnv classPath_{"CLASSPATH", nullptr};
-    ScopedEnv classPathAlias_{"CLASS_PATH", nullptr};
+    ScopedEnvironment classPath_{"CLASSPATH", nullptr};
+    ScopedEnvironment classPathAlias_{"CLASS_PATH", nullptr};
 };
 
 TEST_F(ClassPath, SectionsFromConfigurationAndEnvironment)
 {
-    ScopedEnv expanded("XVOT_CP", "p;q");
+    ScopedEnvironment expanded("XVOT_CP", "p;q");
     struct Case {
         std::string lines;
         const char* classPath;  // CLASSPATH; null: unset
@@ -134,8 +134,8 @@ TEST_F(ClassPath, SectionsFromConfigurationAndEnvironment)
         {"java_classpath x.jar", "e", nullptr, {}, "{exe};{app}x.jar;;e"},
     };
     for (const Case& c : cases) {
-        setEnv("CLASSPATH", c.classPath);
-        setEnv("CLASS_PATH", c.classPathAlias);
+        setEnvironment("CLASSPATH", c.classPath);
+        setEnvironment("CLASS_PATH", c.classPathAlias);
         std::string folder = caseFolder(c.tree);
         EXPECT_EQ(classPathOf(folder, c.lines), marked(c.expected, folder)) << c.lines;
     }

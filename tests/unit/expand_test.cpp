@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "launcher/current.h"
 #include "platform/registry.h"
+#include "test_environment.h"
 
 using namespace xvo;
 using namespace xvo::test;
@@ -27,18 +28,6 @@ const char* const registryText =
     "  52,00,45,00,5c,00,58,00,76,00,6f,00,54,00,65,00,73,00,74,00,5c,00,45,00,78,00,70,00,61,00,\\\r\n"
     "  6e,00,64,00,5c,00,4c,00,6f,00,6f,00,70,00,7d,00,00,00\r\n";
 
-void setEnv(const char* name, const char* value)
-{
-#ifdef _WIN32
-    _putenv_s(name, value ? value : "");
-#else
-    if (value)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
-#endif
-}
-
 class ExpandTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -55,7 +44,7 @@ protected:
         runProcess({"C:\\windows\\system32\\reg.exe", "import", path});
 #else
         writeFile(path, registryText);
-        setEnv("XVO_REGISTRY", path.c_str());
+        setEnvironment("XVO_REGISTRY", path.c_str());
 #endif
     }
 
@@ -65,9 +54,9 @@ protected:
         settings.currentDir = "/work/here/";
         settings.appPath = "/opt/app/launcher";
         publishCurrent(&settings, nullptr, nullptr);
-        setEnv("XVOT_T", "C:\\T");
-        setEnv("XVOT_X", nullptr);
-        setEnv("Inner", nullptr);
+        setEnvironment("XVOT_T", "C:\\T");
+        setEnvironment("XVOT_X", nullptr);
+        setEnvironment("Inner", nullptr);
     }
     void TearDown() override { publishCurrent(nullptr, nullptr, nullptr); }
 
@@ -110,7 +99,7 @@ TEST_F(ExpandTest, ReferenceForms)
 
 TEST_F(ExpandTest, SpecialVariables)
 {
-    setEnv("PWD", nullptr);
+    setEnvironment("PWD", nullptr);
     const Case cases[] = {
         {"$APPLICATION_HOME", "/opt/app/"},
         {"%application_home%lib", "/opt/app/lib"},
@@ -118,7 +107,7 @@ TEST_F(ExpandTest, SpecialVariables)
         {"$XVO_APP_PATH", "/opt/app/launcher"},
     };
     expectAll(cases, sizeof cases / sizeof cases[0], ExpandForm::plain);
-    setEnv("PWD", "/from/env");
+    setEnvironment("PWD", "/from/env");
     EXPECT_STREQ(expandValue(Text("$PWD"), ExpandForm::plain).cstr(), "/from/env");
 }
 
@@ -151,13 +140,13 @@ namespace {
 
 TEST_F(ExpandTest, HomeIsFilledOnceBothPartsAreSet)
 {
-    setEnv("HOME", nullptr);
-    setEnv("HOMEDRIVE", nullptr);
-    setEnv("HOMEPATH", "\\Users\\me");
+    setEnvironment("HOME", nullptr);
+    setEnvironment("HOMEDRIVE", nullptr);
+    setEnvironment("HOMEPATH", "\\Users\\me");
     EXPECT_STREQ(expandValue(Text("[$HOME]"), ExpandForm::plain).cstr(), "[]");
-    setEnv("HOMEDRIVE", "E:");
+    setEnvironment("HOMEDRIVE", "E:");
     EXPECT_STREQ(expandValue(Text("[$HOME]"), ExpandForm::plain).cstr(), "[E:\\Users\\me]");
-    setEnv("HOME", "/from/env");
+    setEnvironment("HOME", "/from/env");
     EXPECT_STREQ(expandValue(Text("[$HOME]"), ExpandForm::plain).cstr(), "[/from/env]");
 }
 
@@ -192,7 +181,7 @@ namespace {
 // Code page 1252 holds e-acute as E9; the UTF-8 form inserts it as C3 A9.
 TEST_F(ExpandTest, Utf8FormConvertsInsertedText)
 {
-    setEnv("XVOT_E", "caf\xE9");
+    setEnvironment("XVOT_E", "caf\xE9");
     EXPECT_STREQ(expandValue(Text("$XVOT_E!"), ExpandForm::plain).cstr(), "caf\xE9!");
     EXPECT_STREQ(expandValue(Text("$XVOT_E!"), ExpandForm::utf8).cstr(), "caf\xC3\xA9!");
 }

@@ -1,6 +1,5 @@
 // Shared by the runtime discovery tests: real trees of runtime and library folders in a
-// fresh directory, settings from configuration lines, and environment variables that are
-// put back when a test ends.
+// fresh directory and settings from configuration lines.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 
 #include "base/string_list.h"
 #include "child_process.h"
+#include "test_environment.h"
 #include "config/settings.h"
 #include "launcher/current.h"
 #include "platform/directory.h"
@@ -34,38 +34,6 @@ const std::string kitPrefix = "jre/lib/";
 const std::string besidePrefix = "../jre/lib/";
 #endif
 const std::string libraryName = platform::vmLibraryName();
-
-inline void setEnv(const char* name, const char* value)
-{
-#ifdef _WIN32
-    _putenv_s(name, value ? value : "");
-#else
-    if (value)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
-#endif
-}
-
-// Sets a variable (null: removes it) and restores the earlier state when destroyed.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name)
-    {
-        const char* old = std::getenv(name);
-        had_ = old != nullptr;
-        old_ = old ? old : "";
-        setEnv(name, value);
-    }
-    ~ScopedEnv() { setEnv(name_.c_str(), had_ ? old_.c_str() : nullptr); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    std::string name_;
-    std::string old_;
-    bool had_ = false;
-};
 
 // Creates files (with a little content) and folders (names ending in a separator) below root.
 inline void makeTree(const std::string& root, const std::vector<std::string>& entries)

@@ -136,9 +136,9 @@ protected:
     }
 
 #ifndef _WIN32
-    void SetUp() override { registry_ = std::make_unique<ScopedEnv>("XVO_REGISTRY", path_.c_str()); }
+    void SetUp() override { registry_ = std::make_unique<ScopedEnvironment>("XVO_REGISTRY", path_.c_str()); }
     void TearDown() override { registry_.reset(); }
-    std::unique_ptr<ScopedEnv> registry_;
+    std::unique_ptr<ScopedEnvironment> registry_;
 #endif
 
     static std::string root_;
@@ -206,7 +206,7 @@ protected:
             lines += "jvmdll " + native(root_, "c/" + libraryName) + "\r\n";
         if (has(available, 'b'))
             lines += "jre " + native(root_, "b") + "\r\n";
-        setEnv("JRE_HOME", has(available, 'e') ? native(root_, "e").c_str() : nullptr);
+        setEnvironment("JRE_HOME", has(available, 'e') ? native(root_, "e").c_str() : nullptr);
 #ifndef _WIN32
         std::string keys;
         if (has(available, 's')) {
@@ -238,16 +238,16 @@ protected:
     std::string registryPath() { return root_ + sep + "sources.reg"; }
 
     std::string root_;
-    ScopedEnv jre_{"JRE_HOME", nullptr};
-    ScopedEnv java_{"JAVA_HOME", nullptr};
+    ScopedEnvironment jre_{"JRE_HOME", nullptr};
+    ScopedEnvironment java_{"JAVA_HOME", nullptr};
 #ifndef _WIN32
-    ScopedEnv registry_{"XVO_REGISTRY", (std::string("/nonexistent-") + std::to_string(xvoTestPid())).c_str()};
+    ScopedEnvironment registry_{"XVO_REGISTRY", (std::string("/nonexistent-") + std::to_string(xvoTestPid())).c_str()};
 #endif
 };
 
 TEST_F(RuntimeSources, LettersChooseAndOrderTheSources)
 {
-    setEnv("XVO_REGISTRY", registryPath().c_str());
+    setEnvironment("XVO_REGISTRY", registryPath().c_str());
     struct Case {
         const char* order;  // null: no "jre_order" line
         const char* available;
@@ -360,12 +360,12 @@ TEST(EnvironmentSource, FirstVariableThatYieldsWins)
         {jre.c_str(), nullptr, plainRuntime(jre)},
         {nullptr, nolib.c_str(), ""},
     };
-    ScopedEnv jreHome("JRE_HOME", nullptr);
-    ScopedEnv javaHome("JAVA_HOME", nullptr);
+    ScopedEnvironment jreHome("JRE_HOME", nullptr);
+    ScopedEnvironment javaHome("JAVA_HOME", nullptr);
     ConfiguredSettings settings("", "", "");
     for (const Case& c : cases) {
-        setEnv("JRE_HOME", c.jreHome);
-        setEnv("JAVA_HOME", c.javaHome);
+        setEnvironment("JRE_HOME", c.jreHome);
+        setEnvironment("JAVA_HOME", c.javaHome);
         EXPECT_STREQ(environmentRuntime(*settings).cstr(), c.expected.c_str())
             << (c.jreHome ? c.jreHome : "(unset)") << " " << (c.javaHome ? c.javaHome : "(unset)");
     }
@@ -384,12 +384,12 @@ TEST(RememberedRuntimeChild, DISABLED_FirstOutcomeStays)
     ASSERT_TRUE(homeA && homeB);
     std::string first = homeA, second = homeB;
     bool found = std::string(scenario) == "found";
-    setEnv("JRE_HOME", found ? first.c_str() : nullptr);
-    setEnv("JAVA_HOME", nullptr);
+    setEnvironment("JRE_HOME", found ? first.c_str() : nullptr);
+    setEnvironment("JAVA_HOME", nullptr);
     ConfiguredSettings settings("jre_order e", "", "");
     std::string outcome = found ? plainRuntime(first) : "";
     EXPECT_STREQ(findRuntime(*settings).cstr(), outcome.c_str());
-    setEnv("JRE_HOME", second.c_str());
+    setEnvironment("JRE_HOME", second.c_str());
     EXPECT_STREQ(findRuntime(*settings).cstr(), outcome.c_str());
     EXPECT_STREQ(searchRuntime(*settings).cstr(), plainRuntime(second).c_str());
 }
@@ -398,8 +398,8 @@ TEST(RememberedRuntime, SecondSearchReturnsTheFirstOutcome)
 {
     std::string root = makeTempDirectory("rt-remembered");
     makeTree(root, {"a/" + bin + "server/" + libraryName, "b/" + bin + "server/" + libraryName});
-    ScopedEnv first("XVOT_HOME_A", native(root, "a").c_str());
-    ScopedEnv second("XVOT_HOME_B", native(root, "b").c_str());
+    ScopedEnvironment first("XVOT_HOME_A", native(root, "a").c_str());
+    ScopedEnvironment second("XVOT_HOME_B", native(root, "b").c_str());
     struct Case {
         const char* scenario;
         const char* trace;  // the XVO_TRACE value; null: unset
@@ -410,8 +410,8 @@ TEST(RememberedRuntime, SecondSearchReturnsTheFirstOutcome)
         {"found", nullptr, {}},
     };
     for (const Case& c : cases) {
-        ScopedEnv scenario("XVOT_REMEMBERED", c.scenario);
-        ScopedEnv trace("XVO_TRACE", c.trace);
+        ScopedEnvironment scenario("XVOT_REMEMBERED", c.scenario);
+        ScopedEnvironment trace("XVO_TRACE", c.trace);
         ProcessResult child = runProcess({selfPath(), "--gtest_also_run_disabled_tests",
                                              "--gtest_filter=RememberedRuntimeChild.DISABLED_FirstOutcomeStays"});
         EXPECT_EQ(child.exitCode, 0) << child.out;

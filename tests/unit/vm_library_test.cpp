@@ -104,14 +104,14 @@ TEST(VmLibrary, KindIsReadOnceAndExpanded)
         {"vm ${XVOT_KIND}", "client"},
         {"vm ${XVOT_NO_KIND|}", "-"},
     };
-    ScopedEnv kind("XVOT_KIND", "client");
-    ScopedEnv noKind("XVOT_NO_KIND", nullptr);
+    ScopedEnvironment kind("XVOT_KIND", "client");
+    ScopedEnvironment noKind("XVOT_NO_KIND", nullptr);
     for (const Case& c : cases) {
         ConfiguredSettings settings(c.lines, "", "");
         EXPECT_STREQ(vmKind(*settings).cstr(), c.expected) << c.lines;
-        setEnv("XVOT_KIND", "server");
+        setEnvironment("XVOT_KIND", "server");
         EXPECT_STREQ(vmKind(*settings).cstr(), c.expected) << c.lines;
-        setEnv("XVOT_KIND", "client");
+        setEnvironment("XVOT_KIND", "client");
     }
 }
 
@@ -139,8 +139,8 @@ TEST(VmLibrary, FindsTheInstalledDevelopmentKit)
     std::string home = realJdkHome();
     if (home.empty())
         GTEST_SKIP() << "no javac on PATH";
-    ScopedEnv jre("JRE_HOME", nullptr);
-    ScopedEnv java("JAVA_HOME", home.c_str());
+    ScopedEnvironment jre("JRE_HOME", nullptr);
+    ScopedEnvironment java("JAVA_HOME", home.c_str());
     ConfiguredSettings settings("", "", "");
     EXPECT_STREQ(environmentRuntime(*settings).cstr(), (home + "/lib/server/libjvm.so").c_str());
     ConfiguredSettings kind("vm server", "", "");
