@@ -9,24 +9,15 @@
 #include "child_process.h"
 #include "host_paths.h"
 #include "platform/process.h"
+#include "packaging.h"
 #include "tools/pack/pack_files.h"
 #include "tools/pack/pack_format.h"
 
 namespace xvo {
 namespace {
 
-#ifdef _WIN32
-const char kSeparator[] = "\\";
-const char kExecutableName[] = "app.exe";
-#else
-const char kSeparator[] = "/";
-const char kExecutableName[] = "app";
-#endif
-
-std::string inDirectory(const std::string& dir, const std::string& name)
-{
-    return dir + kSeparator + name;
-}
+using test::inDirectory;
+using test::launcherImage;
 
 void put16(std::string& out, uint32_t value)
 {
@@ -79,13 +70,6 @@ std::string makeJar(const Entries& entries, const std::string& comment = "")
 const Entries kEntries = {{"META-INF/MANIFEST.MF", "Manifest-Version: 1.0\r\n\r\n"},
                           {"org/example/Hello.txt", "hello from the archive\n"}};
 
-std::string launcherImage()
-{
-    std::string image;
-    pack::readWholeFile(test::hostPath(XVO_LAUNCHER), "launcher image", &image);
-    return image;
-}
-
 // The reading side of the payload arrives with the archive-length slot in the image. Only
 // an image without any marker skips: a marker that is not unique fails the packing.
 bool launcherHasSlot()
@@ -100,23 +84,7 @@ bool launcherHasSlot()
 // Packs the built launcher with config and archive into dir; returns the executable's path.
 std::string packageInto(const std::string& dir, const std::string& config, const std::string& archive = makeJar(kEntries))
 {
-    std::string output = inDirectory(dir, kExecutableName);
-#ifdef _WIN32
-    // Wine starts a Linux program but does not hand it its arguments, so the Windows side
-    // runs the packer's own code in-process; the Linux tests run the packer program.
-    std::string packaged;
-    pack::Outcome outcome = pack::buildPackage(launcherImage(), config, archive, &packaged);
-    if (outcome.ok())
-        outcome = pack::writeExecutableAtomically(output, packaged);
-    EXPECT_TRUE(outcome.ok()) << outcome.error;
-#else
-    test::writeFile(inDirectory(dir, "app.conf"), config);
-    test::writeFile(inDirectory(dir, "app.jar"), archive);
-    test::ProcessResult run = test::runProcess({XVO_PACKER, "--launcher", XVO_LAUNCHER, "--config", inDirectory(dir, "app.conf"),
-                                                "--jar", inDirectory(dir, "app.jar"), "--output", output});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-#endif
-    return output;
+    return test::packageLauncher(dir, "app", config, archive);
 }
 
 std::string uniqueAppid(const char* tag)
@@ -150,7 +118,7 @@ TEST(PackagedConfig, MessageLinesChangeTheHelpTextAndAnExternalFileOverridesThem
         std::string exe = packageInto(dir, c.embedded);
         if (c.externalName) {
             std::string name = c.externalName;
-            std::string stem = exe.substr(0, exe.rfind('.') == std::string::npos || exe.rfind('.') < exe.rfind(kSeparator[0])
+            std::string stem = exe.substr(0, exe.rfind('.') == std::string::npos || exe.rfind('.') < exe.rfind(test::pathSeparator[0])
                                                  ? exe.size()
                                                  : exe.rfind('.'));
             std::string path = name.rfind("stem", 0) == 0 ? stem + name.substr(4) : exe + name;
