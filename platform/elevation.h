@@ -6,6 +6,6 @@ namespace xvo::platform {
 enum class Elevation { elevated, notElevated, undetermined };
 
 /// Systems that know no elevation count as elevated.
-Elevation processElevation();
+Elevation isElevated();
 
 }  // namespace xvo::platform

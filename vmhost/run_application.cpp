@@ -52,7 +52,7 @@ void collectOptions(const Settings& settings, VmHost& host)
     addOption(host, (Text("-Dxvo.class.path=") + classPath).cstr());
     addOption(host, (Text("-Dxvo.app.path=") + settings.appPath).cstr());
     addOption(host, (Text("-Dapplication.home=") + settings.appHome).cstr());
-    if (platform::processElevation() == platform::Elevation::elevated)
+    if (platform::isElevated() == platform::Elevation::elevated)
         addOption(host, "-Dxvo.is.elevated=true");
 }
 

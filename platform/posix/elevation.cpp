@@ -5,7 +5,7 @@
 
 namespace xvo::platform {
 
-Elevation processElevation()
+Elevation isElevated()
 {
     return geteuid() == 0 ? Elevation::elevated : Elevation::notElevated;
 }

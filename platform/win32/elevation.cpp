@@ -4,7 +4,7 @@
 
 namespace xvo::platform {
 
-Elevation processElevation()
+Elevation isElevated()
 {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
