@@ -34,6 +34,12 @@ const std::string kitPrefix = "jre/lib/";
 const std::string besidePrefix = "../jre/lib/";
 #endif
 const std::string libraryName = platform::vmLibraryName();
+// The runtime's library folder, as the trees of the tests spell it.
+#ifdef _WIN32
+const std::string binFolder = "bin";
+#else
+const std::string binFolder = "lib";
+#endif
 
 // Creates files (with a little content) and folders (names ending in a separator) below root.
 inline void makeTree(const std::string& root, const std::vector<std::string>& entries)
@@ -93,20 +99,6 @@ inline std::string firstListed(const std::string& directory, const std::vector<s
             return listed.item(i);
     }
     return std::string();
-}
-
-// The name of names that the system lists last in directory.
-inline std::string lastListed(const std::string& directory, const std::vector<std::string>& names)
-{
-    std::string last;
-    StringList listed;
-    IntList folders;
-    platform::findMatches((directory + sep).c_str(), "*", listed, folders);
-    for (int32_t i = 0; i < listed.count(); ++i) {
-        if (std::find(names.begin(), names.end(), listed.item(i)) != names.end())
-            last = listed.item(i);
-    }
-    return last;
 }
 
 }  // namespace xvo::test

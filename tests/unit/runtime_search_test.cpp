@@ -5,26 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "platform/process.h"
 #include "platform/registry.h"
 #include "runtime/runtime_search.h"
 #include "runtime_fixture.h"
 
-#ifdef _WIN32
-#include <process.h>
-#define xvoTestPid _getpid
-#else
-#include <unistd.h>
-#define xvoTestPid getpid
-#endif
-
 namespace xvo::test {
 namespace {
 
-#ifdef _WIN32
-const std::string bin = "bin/";
-#else
-const std::string bin = "lib/";
-#endif
+const std::string bin = binFolder + "/";
 
 // A relative path of the tests (with "/") in the system's own form below root.
 std::string native(const std::string& root, const std::string& relative)
@@ -91,7 +80,7 @@ protected:
     static void SetUpTestSuite()
     {
         root_ = makeTempDirectory("rt-registry");
-        base_ = "SOFTWARE\\XvoTest\\Runtime-" + std::to_string(xvoTestPid());
+        base_ = "SOFTWARE\\XvoTest\\Runtime-" + std::to_string(platform::currentProcessId());
         makeTree(root_, {"lib/rt/" + bin + "server/" + libraryName, "moved/rt/" + bin + "client/" + libraryName,
                          "home/rt/" + bin + "server/" + libraryName, "kind/rt/" + bin + "client/" + libraryName,
                          "kind/rt/" + bin + "server/" + libraryName, "long/rt/" + bin + "server/" + libraryName,
@@ -100,7 +89,7 @@ protected:
         for (const auto& key : fixtureKeys())
             keys += regKey(base_ + "\\" + key.first, key.second);
         // A registration that only 32-bit programs see.
-        std::string only32 = "SOFTWARE\\Wow6432Node\\XvoTest\\Runtime-" + std::to_string(xvoTestPid()) + "\\Only32";
+        std::string only32 = "SOFTWARE\\Wow6432Node\\XvoTest\\Runtime-" + std::to_string(platform::currentProcessId()) + "\\Only32";
         keys += regKey(only32, {{"CurrentVersion", "1.8"}});
         keys += regKey(only32 + "\\1.8", {{"JavaHome", native(root_, "home/rt")}});
         std::string path = root_ + sep + "runtimes.reg";
@@ -161,11 +150,11 @@ TEST_F(RegistrySource, FollowsTheRegisteredVersion)
         // An existing library is taken as registered.
         {"Lib", "", server},
         // A library that is gone: the runtime around it is searched from its kinds folder.
-        {"Moved", "", native(root_, "moved/rt/" + bin.substr(0, 3)) + "/client/" + libraryName},
+        {"Moved", "", native(root_, "moved/rt/" + binFolder) + "/client/" + libraryName},
         {"Home", "", plainRuntime(native(root_, "home/rt"))},
         {"Kind", "", native(root_, "kind/rt/" + bin + "client/" + libraryName)},
         // A configured kind is looked for beside the registered one.
-        {"Kind", "server", native(root_, "kind/rt/" + bin.substr(0, 3)) + "/server/" + libraryName},
+        {"Kind", "server", native(root_, "kind/rt/" + binFolder) + "/server/" + libraryName},
         // Registered data longer than a path's room is no registration.
         {"Long", "", plainRuntime(native(root_, "long/rt"))},
         {"NoVersion", "", ""},
@@ -182,7 +171,7 @@ TEST_F(RegistrySource, FollowsTheRegisteredVersion)
     }
     // The 32-bit registration is there, only not where the search looks.
     Text version;
-    std::string only32 = "SOFTWARE\\Wow6432Node\\XvoTest\\Runtime-" + std::to_string(xvoTestPid()) + "\\Only32";
+    std::string only32 = "SOFTWARE\\Wow6432Node\\XvoTest\\Runtime-" + std::to_string(platform::currentProcessId()) + "\\Only32";
     EXPECT_TRUE(platform::readRegistryText(platform::RegistryRoot::localMachine, only32.c_str(), "CurrentVersion", 260, version));
 }
 
@@ -241,7 +230,7 @@ protected:
     ScopedEnvironment jre_{"JRE_HOME", nullptr};
     ScopedEnvironment java_{"JAVA_HOME", nullptr};
 #ifndef _WIN32
-    ScopedEnvironment registry_{"XVO_REGISTRY", (std::string("/nonexistent-") + std::to_string(xvoTestPid())).c_str()};
+    ScopedEnvironment registry_{"XVO_REGISTRY", (std::string("/nonexistent-") + std::to_string(platform::currentProcessId())).c_str()};
 #endif
 };
 

@@ -11,12 +11,6 @@
 namespace xvo::test {
 namespace {
 
-#ifdef _WIN32
-const std::string binFolder = "bin";
-#else
-const std::string binFolder = "lib";
-#endif
-
 std::string found(Settings& settings, const std::string& home)
 {
     return findVmLibrary(settings, Text(home.c_str())).cstr();
